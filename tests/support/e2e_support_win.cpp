@@ -1,0 +1,248 @@
+#include "tests/support/e2e_support.h"
+
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+
+namespace e2e {
+
+bool waitFor(const std::function<bool()>& done, int ms) {
+    DWORD start = GetTickCount();
+    for (;;) {
+        if (done()) return true;
+        if (static_cast<int>(GetTickCount() - start) >= ms) return done();
+        Sleep(20);
+    }
+}
+
+static std::string moduleDir() {
+    char buf[MAX_PATH];
+    DWORD n = GetModuleFileNameA(nullptr, buf, MAX_PATH);
+    std::string p(buf, n);
+    return p.substr(0, p.find_last_of('\\'));
+}
+
+static void removeTree(const std::string& dir) {
+    WIN32_FIND_DATAA fd;
+    HANDLE h = FindFirstFileA((dir + "\\*").c_str(), &fd);
+    if (h != INVALID_HANDLE_VALUE) {
+        do {
+            std::string name = fd.cFileName;
+            if (name == "." || name == "..") continue;
+            std::string full = dir + "\\" + name;
+            if (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+                removeTree(full);
+            } else {
+                SetFileAttributesA(full.c_str(), FILE_ATTRIBUTE_NORMAL);
+                DeleteFileA(full.c_str());
+            }
+        } while (FindNextFileA(h, &fd));
+        FindClose(h);
+    }
+    RemoveDirectoryA(dir.c_str());
+}
+
+RunDir::RunDir() {
+    char tmp[MAX_PATH];
+    GetTempPathA(MAX_PATH, tmp);
+    static int counter = 0;
+    for (;;) {
+        char name[MAX_PATH];
+        std::snprintf(name, sizeof name, "%slumo-e2e-%lu-%d", tmp, GetCurrentProcessId(), ++counter);
+        if (CreateDirectoryA(name, nullptr)) {
+            path_ = name;
+            break;
+        }
+    }
+    std::string exe = moduleDir() + "\\lumo.exe";
+    CopyFileA(exe.c_str(), this->exe().c_str(), FALSE);
+}
+
+RunDir::~RunDir() { removeTree(path_); }
+
+std::string RunDir::settingsFile() const { return path_ + "\\Lumo浏览器配置.ini"; }
+
+void RunDir::writeSettings(const std::string& content) const {
+    std::ofstream f(settingsFile(), std::ios::binary);
+    f << content;
+}
+
+bool RunDir::exists(const std::string& name) const {
+    return GetFileAttributesA((path_ + "\\" + name).c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+std::string RunDir::readFile(const std::string& name) const {
+    std::ifstream f(path_ + "\\" + name, std::ios::binary);
+    std::stringstream ss;
+    ss << f.rdbuf();
+    return ss.str();
+}
+
+std::string RunDir::ini(const std::string& section, const std::string& key, const std::string& def) const {
+    std::string buf(10240, '\0');
+    DWORD n = GetPrivateProfileStringA(section.c_str(), key.c_str(), def.c_str(), buf.data(), buf.size(),
+                                       settingsFile().c_str());
+    buf.resize(n);
+    return buf;
+}
+
+bool RunDir::iniHasSection(const std::string& section) const {
+    std::string buf(32768, '\0');
+    DWORD n = GetPrivateProfileSectionNamesA(buf.data(), buf.size(), settingsFile().c_str());
+    for (size_t i = 0; i < n;) {
+        std::string name(buf.c_str() + i);
+        if (name == section) return true;
+        i += name.size() + 1;
+    }
+    return false;
+}
+
+Browser::Browser(const RunDir& dir, const std::string& arguments) {
+    std::string cmd = "\"" + dir.exe() + "\"";
+    if (!arguments.empty()) cmd += " " + arguments;
+    STARTUPINFOA si{};
+    si.cb = sizeof si;
+    std::string mutableCmd = cmd;
+    if (!CreateProcessA(dir.exe().c_str(), mutableCmd.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        dir.path().c_str(), &si, &pi_)) {
+        pi_ = PROCESS_INFORMATION{};
+    }
+}
+
+Browser::~Browser() {
+    if (pi_.hProcess) {
+        if (running()) {
+            TerminateProcess(pi_.hProcess, 1);
+            WaitForSingleObject(pi_.hProcess, 5000);
+        }
+        CloseHandle(pi_.hProcess);
+        CloseHandle(pi_.hThread);
+    }
+}
+
+bool Browser::running() const {
+    return pi_.hProcess && WaitForSingleObject(pi_.hProcess, 0) == WAIT_TIMEOUT;
+}
+
+bool Browser::waitExit(int ms, DWORD* exitCode) const {
+    if (!pi_.hProcess) return false;
+    if (WaitForSingleObject(pi_.hProcess, ms) != WAIT_OBJECT_0) return false;
+    if (exitCode) GetExitCodeProcess(pi_.hProcess, exitCode);
+    return true;
+}
+
+WindowInfo describe(HWND hwnd) {
+    WindowInfo w;
+    w.hwnd = hwnd;
+    char buf[1024];
+    int n = GetClassNameA(hwnd, buf, sizeof buf);
+    w.className.assign(buf, n > 0 ? n : 0);
+    n = GetWindowTextA(hwnd, buf, sizeof buf);
+    w.caption.assign(buf, n > 0 ? n : 0);
+    GetWindowRect(hwnd, &w.rect);
+    w.visible = IsWindowVisible(hwnd) != FALSE;
+    return w;
+}
+
+namespace {
+struct EnumCtx {
+    DWORD pid;
+    bool visibleOnly;
+    std::vector<WindowInfo>* out;
+};
+BOOL CALLBACK enumTop(HWND h, LPARAM lp) {
+    auto* ctx = reinterpret_cast<EnumCtx*>(lp);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(h, &pid);
+    if (pid == ctx->pid && (!ctx->visibleOnly || IsWindowVisible(h))) ctx->out->push_back(describe(h));
+    return TRUE;
+}
+BOOL CALLBACK enumChild(HWND h, LPARAM lp) {
+    reinterpret_cast<std::vector<WindowInfo>*>(lp)->push_back(describe(h));
+    return TRUE;
+}
+}  // namespace
+
+std::vector<WindowInfo> Browser::topWindows(bool visibleOnly) const {
+    std::vector<WindowInfo> out;
+    EnumCtx ctx{pi_.dwProcessId, visibleOnly, &out};
+    EnumWindows(enumTop, reinterpret_cast<LPARAM>(&ctx));
+    return out;
+}
+
+HWND Browser::waitMainWindow(int ms) const {
+    HWND found = nullptr;
+    waitFor([&] {
+        for (auto& w : topWindows())
+            if (w.className == "LumoMainWindow") found = w.hwnd;
+        return found != nullptr;
+    }, ms);
+    return found;
+}
+
+HWND Browser::waitWindowWithCaption(const std::string& caption, int ms) const {
+    HWND found = nullptr;
+    waitFor([&] {
+        for (auto& w : topWindows())
+            if (w.caption == caption) found = w.hwnd;
+        return found != nullptr;
+    }, ms);
+    return found;
+}
+
+std::vector<WindowInfo> childWindows(HWND parent) {
+    std::vector<WindowInfo> out;
+    EnumChildWindows(parent, enumChild, reinterpret_cast<LPARAM>(&out));
+    return out;
+}
+
+std::vector<WindowInfo> childrenOfClass(HWND parent, const std::string& className) {
+    std::vector<WindowInfo> out;
+    for (auto& w : childWindows(parent))
+        if (w.className == className) out.push_back(w);
+    return out;
+}
+
+RECT clientRectIn(HWND child, HWND top) {
+    RECT r;
+    GetWindowRect(child, &r);
+    MapWindowPoints(HWND_DESKTOP, top, reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
+
+std::string hex(const std::string& bytes) {
+    static const char* digits = "0123456789ABCDEF";
+    std::string out;
+    for (unsigned char c : bytes) {
+        out += digits[c >> 4];
+        out += digits[c & 15];
+        out += ' ';
+    }
+    return out;
+}
+
+void click(int x, int y, bool doubleClick) {
+    SetCursorPos(x, y);
+    Sleep(30);
+    for (int i = 0; i < (doubleClick ? 2 : 1); ++i) {
+        INPUT in[2]{};
+        in[0].type = INPUT_MOUSE;
+        in[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+        in[1].type = INPUT_MOUSE;
+        in[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+        SendInput(2, in, sizeof(INPUT));
+        Sleep(doubleClick ? 40 : 30);
+    }
+}
+
+void pressKey(WORD vk) {
+    INPUT in[2]{};
+    in[0].type = INPUT_KEYBOARD;
+    in[0].ki.wVk = vk;
+    in[1].type = INPUT_KEYBOARD;
+    in[1].ki.wVk = vk;
+    in[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    SendInput(2, in, sizeof(INPUT));
+}
+
+}  // namespace e2e
