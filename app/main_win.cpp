@@ -1,33 +1,51 @@
-// Program entry of lumo.exe.
+// Program entry of lumo.exe: program-wide state, MainWindow, the message loop.
 #include <windows.h>
+#include <commctrl.h>
+#include <ole2.h>
 
-static LRESULT CALLBACK mainProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-    if (msg == WM_DESTROY) {
-        PostQuitMessage(0);
-        return 0;
-    }
-    return DefWindowProcW(hwnd, msg, wp, lp);
-}
+#include "app/closing.h"
+#include "app/main_window.h"
+#include "app/program_state.h"
+#include "app/startup.h"
+#include "frame/frame.h"
+#include "tabs/layout.h"
+#include "tabs/tabs.h"
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
-    WNDCLASSW wc{};
-    wc.lpfnWndProc = mainProc;
-    wc.hInstance = instance;
-    wc.lpszClassName = L"LumoMainWindow";
-    wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
-    wc.hbrBackground = (HBRUSH)(COLOR_WINDOW + 1);
-    wc.style = CS_DBLCLKS;
-    RegisterClassW(&wc);
-    const char* caption = " Lumo浏览器3.0";
-    wchar_t wide[64];
-    MultiByteToWideChar(936, 0, caption, -1, wide, 64);
-    HWND hwnd = CreateWindowExW(0, wc.lpszClassName, wide, WS_POPUP | WS_CLIPCHILDREN | WS_SYSMENU | WS_MINIMIZEBOX,
-                                50, 50, 807, 535, nullptr, nullptr, instance, nullptr);
-    ShowWindow(hwnd, show);
-    MSG m;
-    while (GetMessageW(&m, nullptr, 0, 0) > 0) {
-        TranslateMessage(&m);
-        DispatchMessageW(&m);
+namespace {
+// Released after the message loop and before the process ends, so the window and its
+// browser components go while COM is still up.
+struct ExitCleanUp {
+    ~ExitCleanUp() { resetProgramState(); }
+};
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int show) {
+    // 1.
+    OleInitialize(nullptr);
+    INITCOMMONCONTROLSEX icc{sizeof icc, ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
+    InitCommonControlsEx(&icc);
+    int exitCode = 0;
+    {
+        // 2-3.
+        resetProgramState();
+        ExitCleanUp cleanUp;
+        // 4.
+        MainWindow window;
+        setMainWindow(&window);
+        attachLayout(window);
+        attachTabCreation(window);
+        window.events().created = [](ui::Window& w) { mainWindowCreated(static_cast<MainWindow&>(w)); };
+        attachClosing(window);
+        window.load();
+        window.show(show == SW_HIDE ? SW_SHOW : show);
+        // 5.
+        MSG m;
+        while (GetMessageW(&m, nullptr, 0, 0) > 0) {
+            TranslateMessage(&m);
+            DispatchMessageW(&m);
+        }
+        setMainWindow(nullptr);
     }
-    return 0;
+    OleUninitialize();
+    return exitCode;
 }

@@ -14,7 +14,7 @@ for t in "${trees[@]}"; do
     asan)   args=(-DCMAKE_BUILD_TYPE=Debug -DLUMO_SANITIZE=ON) ;;
     *) echo "build.sh: unknown tree $t" >&2; exit 2 ;;
   esac
-  dir="$root/build/$t"
+  dir="$root/${LUMO_BUILD:-build}/$t"
   if [ ! -f "$dir/build.ninja" ]; then
     cmake -S "$root" -B "$dir" -G Ninja "${args[@]}" >/dev/null
   fi

@@ -5,7 +5,7 @@ set -euo pipefail
 
 PKGS_NATIVE=(cmake ninja-build g++ pkg-config zlib1g-dev libpng-dev libboost1.81-dev
              googletest libgtest-dev g++-mingw-w64-i686-posix libz-mingw-w64-dev
-             xvfb xauth xdotool imagemagick locales dpkg-dev)
+             xvfb xauth xdotool imagemagick locales dpkg-dev fonts-wqy-microhei)
 PKGS_I386=(wine wine32:i386)
 
 SUDO=""

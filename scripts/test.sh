@@ -5,17 +5,19 @@
 # Exits non-zero when any stage fails. The Wine stages run in a network namespace of their
 # own where only the loopback interface exists, so no test can reach beyond 127.0.0.1.
 # Extra arguments are passed to every gtest executable (e.g. --gtest_filter=...).
+# LUMO_STAGES="native asan wine e2e" picks stages; LUMO_BUILD=dir builds in another folder.
 set -uo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 
-if [ "${LUMO_IN_NETNS:-}" != 1 ]; then
+if [ "${LUMO_IN_NETNS:-}" != 1 ] && [ "${LUMO_SKIP_SETUP:-}" != 1 ]; then
   bash scripts/setup-system.sh || exit 1
   bash scripts/setup-deps.sh || exit 1
   bash scripts/build.sh || exit 1
 fi
 
-results="$root/build/test-results"
+build="$root/${LUMO_BUILD:-build}"
+results="$build/test-results"
 mkdir -p "$results"
 total_pass=0
 total_fail=0
@@ -38,6 +40,7 @@ counts() {
 # stage NAME XML COMMAND...: runs one gtest executable and records its outcome.
 stage() {
   local name=$1 xml=$2; shift 2
+  case " ${LUMO_STAGES:-native asan wine e2e} " in *" ${STAGE_KEY} "*) ;; *) return 0 ;; esac
   rm -f "$xml"
   echo "=== stage: $name"
   local start=$SECONDS
@@ -61,10 +64,10 @@ run_wine_stages() {
   lumo_wine_start_xvfb || return 1
   lumo_wine_prefix
   wineserver -p >/dev/null 2>&1
-  stage "wine (window layer)" "$results/wine.xml" \
-    timeout 1500 wine "$root/build/win/lumo_wine_tests.exe" --gtest_output="xml:$(winpath "$results/wine.xml")" "$@"
-  stage "end-to-end" "$results/e2e.xml" \
-    timeout 1800 wine "$root/build/win/lumo_e2e_tests.exe" --gtest_output="xml:$(winpath "$results/e2e.xml")" "$@"
+  STAGE_KEY=wine stage "wine (window layer)" "$results/wine.xml" \
+    timeout 1500 wine "$build/win/lumo_wine_tests.exe" --gtest_output="xml:$(winpath "$results/wine.xml")" "$@"
+  STAGE_KEY=e2e stage "end-to-end" "$results/e2e.xml" \
+    timeout 1800 wine "$build/win/lumo_e2e_tests.exe" --gtest_output="xml:$(winpath "$results/e2e.xml")" "$@"
   lumo_wine_stop
   trap - EXIT
 }
@@ -78,15 +81,15 @@ if [ "${LUMO_IN_NETNS:-}" = 1 ]; then
   exit 0
 fi
 
-stage "native" "$results/native.xml" \
-  "$root/build/native/lumo_native_tests" --gtest_output="xml:$results/native.xml" "$@"
-stage "native ASan+UBSan" "$results/asan.xml" \
+STAGE_KEY=native stage "native" "$results/native.xml" \
+  "$build/native/lumo_native_tests" --gtest_output="xml:$results/native.xml" "$@"
+STAGE_KEY=asan stage "native ASan+UBSan" "$results/asan.xml" \
   env ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
-  "$root/build/asan/lumo_native_tests" --gtest_output="xml:$results/asan.xml" "$@"
+  "$build/asan/lumo_native_tests" --gtest_output="xml:$results/asan.xml" "$@"
 
 # The hosts the program talks to by name resolve to the loopback inside the namespace,
 # where the tests' stand-in servers listen.
-hosts="$root/build/test-hosts"
+hosts="$build/test-hosts"
 {
   echo "127.0.0.1 localhost"
   echo "::1 localhost"

@@ -4,7 +4,7 @@
 # wineserver and the Xvfb that this shell started, and nothing else.
 lumo_root=${lumo_root:-$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)}
 export WINEARCH=win32
-export WINEPREFIX=${LUMO_WINEPREFIX:-$lumo_root/build/wineprefix}
+export WINEPREFIX=${LUMO_WINEPREFIX:-$lumo_root/${LUMO_BUILD:-build}/wineprefix}
 export WINEDEBUG=${WINEDEBUG:--all}
 export LOCPATH=$lumo_root/build/locale
 lumo_xvfb_pid=""

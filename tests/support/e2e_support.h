@@ -72,6 +72,24 @@ std::vector<WindowInfo> childrenOfClass(HWND parent, const std::string& classNam
 RECT clientRectIn(HWND child, HWND top);
 std::string hex(const std::string& bytes);
 
+// The visible tab boxes of the main window (200 x 28 picture boxes), left to right, in its
+// client coordinates.
+std::vector<RECT> tabBoxes(HWND main);
+// Visible child of the main window whose caption is `caption` (first found), or nullptr.
+HWND childWithCaption(HWND main, const std::string& caption);
+
+// A message box of the process: its text (the static control's) and how to answer it.
+struct MessageBoxInfo {
+    HWND hwnd = nullptr;
+    std::string caption;
+    std::string text;
+};
+MessageBoxInfo waitMessageBox(const Browser& b, int ms = 10000);
+void answerMessageBox(HWND box, int buttonId);
+
+// Asks the main window to close as the platform does and waits for the process to end.
+bool closeAndWait(const Browser& b, HWND main, DWORD* exitCode = nullptr, int ms = 15000);
+
 // Real input through SendInput, in screen pixels.
 void click(int x, int y, bool doubleClick = false);
 void pressKey(WORD vk);

@@ -1,5 +1,6 @@
 #include "tests/support/e2e_support.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <sstream>
@@ -219,6 +220,48 @@ std::string hex(const std::string& bytes) {
         out += ' ';
     }
     return out;
+}
+
+std::vector<RECT> tabBoxes(HWND main) {
+    std::vector<RECT> out;
+    for (auto& w : childrenOfClass(main, "LumoControl")) {
+        if (!w.visible || GetParent(w.hwnd) != main) continue;
+        RECT r = clientRectIn(w.hwnd, main);
+        if (r.right - r.left == 200 && r.bottom - r.top == 28) out.push_back(r);
+    }
+    std::sort(out.begin(), out.end(), [](const RECT& a, const RECT& b) { return a.left < b.left; });
+    return out;
+}
+
+HWND childWithCaption(HWND main, const std::string& caption) {
+    for (auto& w : childWindows(main))
+        if (w.visible && w.caption == caption) return w.hwnd;
+    return nullptr;
+}
+
+MessageBoxInfo waitMessageBox(const Browser& b, int ms) {
+    MessageBoxInfo info;
+    waitFor([&] {
+        for (auto& w : b.topWindows())
+            if (w.className == "#32770") {
+                info.hwnd = w.hwnd;
+                info.caption = w.caption;
+                for (auto& c : childrenOfClass(w.hwnd, "Static"))
+                    if (!c.caption.empty()) info.text = c.caption;
+                return true;
+            }
+        return false;
+    }, ms);
+    return info;
+}
+
+void answerMessageBox(HWND box, int buttonId) {
+    PostMessageA(box, WM_COMMAND, MAKEWPARAM(buttonId, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(box, buttonId)));
+}
+
+bool closeAndWait(const Browser& b, HWND main, DWORD* exitCode, int ms) {
+    PostMessageA(main, WM_CLOSE, 0, 0);
+    return b.waitExit(ms, exitCode);
 }
 
 void click(int x, int y, bool doubleClick) {

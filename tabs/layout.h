@@ -1,0 +1,6 @@
+// MainWindow follows its size; the favourites-bar band is shown or hidden.
+#pragma once
+class MainWindow;
+void layoutMainWindow();
+void toggleFavoritesBar();
+void attachLayout(MainWindow& window);
