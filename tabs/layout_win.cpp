@@ -10,8 +10,26 @@ namespace {
 void put(ui::Control& c, const ControlRect& r) { c.move(r.left, r.top, r.width, r.height); }
 }  // namespace
 
+namespace {
+// Moving dozens of controls one by one would repaint each of them at every step; the window
+// is drawn once, when everything is in place.
+struct DrawOnceAtEnd {
+    HWND hwnd;
+    bool visible;
+    explicit DrawOnceAtEnd(HWND h) : hwnd(h), visible(IsWindowVisible(h) != FALSE) {
+        if (visible) SendMessageW(hwnd, WM_SETREDRAW, FALSE, 0);
+    }
+    ~DrawOnceAtEnd() {
+        if (!visible) return;
+        SendMessageW(hwnd, WM_SETREDRAW, TRUE, 0);
+        RedrawWindow(hwnd, nullptr, nullptr, RDW_ERASE | RDW_FRAME | RDW_INVALIDATE | RDW_ALLCHILDREN);
+    }
+};
+}  // namespace
+
 void layoutMainWindow() {
     MainWindow& w = *mainWindow();
+    DrawOnceAtEnd drawOnce(w.hwnd());
     MainLayout l = mainLayoutFor(w.width(), w.height(), favoritesBarShown);
     put(w["背景图片框"], l.背景图片框);
     put(w["头像"], l.头像);
@@ -44,6 +62,7 @@ void layoutMainWindow() {
 
 void toggleFavoritesBar() {
     MainWindow& w = *mainWindow();
+    DrawOnceAtEnd drawOnce(w.hwnd());
     bool shown = !w.browserMenu().checked(kMenuFavoritesBar);
     w.browserMenu().setChecked(kMenuFavoritesBar, shown);
     writeSetting(settings::section::界面配置, settings::key::显示收藏栏, shown ? settings::真 : settings::假);
