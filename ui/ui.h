@@ -138,6 +138,11 @@ public:
     // Picture buttons: normal, pointer over, pressed.
     void setPictures(PicturePtr normal, PicturePtr hot, PicturePtr pressed);
     const PicturePtr& pictureOf(int state) const { return pictures_[state]; }
+    // Picture boxes: this many columns at the picture's right end are drawn unscaled at the
+    // box's right end, the rest from the left; 0 stretches the picture to the box's width.
+    void setFixedRightColumns(int columns);
+    // Edit boxes: a flat one-pixel border of this colour (CLR_INVALID: the system's).
+    void setBorderColor(COLORREF colour);
     // nullptr is the default arrow.
     void setCursor(HCURSOR cursor);
     HCURSOR cursor() const { return cursor_; }
@@ -166,6 +171,7 @@ private:
     LRESULT handle(UINT msg, WPARAM wp, LPARAM lp, bool& handled);
     void paint(HDC dc);
     void paintUnderlay(HDC dc, const RECT& area);
+    void drawBox(HDC dc, int offX, int offY);
     static LRESULT CALLBACK controlProc(HWND, UINT, WPARAM, LPARAM);
     static LRESULT CALLBACK nativeSubclassProc(HWND, UINT, WPARAM, LPARAM);
 
@@ -193,6 +199,8 @@ private:
     HBRUSH backBrush_ = nullptr;
     PicturePtr pictures_[3];
     HCURSOR cursor_ = nullptr;
+    int fixedRight_ = 0;
+    COLORREF border_ = CLR_INVALID;
     int state_ = 0;
     bool tracking_ = false;
     bool pressed_ = false;
@@ -278,6 +286,7 @@ private:
     friend class Control;
     static LRESULT CALLBACK windowProc(HWND, UINT, WPARAM, LPARAM);
     LRESULT dispatch(UINT msg, WPARAM wp, LPARAM lp);
+    void raisePages();
     void collectGarbage();
 
     std::string className_;

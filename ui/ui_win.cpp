@@ -6,13 +6,7 @@
 #include <algorithm>
 #include <stdexcept>
 
-#if __has_include("ui/picture.h")
 #include "ui/picture.h"
-#else
-namespace ui {
-inline HBITMAP loadPicture(int) { return nullptr; }
-}
-#endif
 
 namespace ui {
 
@@ -20,7 +14,6 @@ namespace {
 
 constexpr UINT kCollectGarbage = WM_APP + 0x100;
 constexpr wchar_t kControlClass[] = L"LumoControl";
-constexpr COLORREF kNoColour = CLR_INVALID;
 
 HINSTANCE instance() { return GetModuleHandleW(nullptr); }
 
@@ -160,7 +153,7 @@ void Control::create(HWND parent) {
     switch (kind_) {
         case Kind::EditBox:
             cls = L"EDIT";
-            style |= ES_AUTOHSCROLL | WS_TABSTOP;
+            style |= ES_AUTOHSCROLL | WS_TABSTOP | WS_BORDER;
             ex = 0;
             break;
         case Kind::ListBox:
@@ -208,6 +201,15 @@ void Control::create(HWND parent) {
     for (auto& item : pendingItems_) addItem(item);
     pendingItems_.clear();
     SetWindowPos(hwnd_, behind_ ? HWND_BOTTOM : HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    if (!behind_) window_.raisePages();
+}
+
+// The page in front lies above everything it overlaps, such as the lower part of a tab's
+// title label; a see-through label cannot show a page beneath it.
+void Window::raisePages() {
+    for (auto& c : controls_)
+        if (c->kind_ == Kind::BrowserBox && c->visible_ && c->hwnd_)
+            SetWindowPos(c->hwnd_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 void Control::show(bool visible) {
@@ -217,6 +219,9 @@ void Control::show(bool visible) {
     } else if (hwnd_) {
         ShowWindow(hwnd_, visible ? SW_SHOWNA : SW_HIDE);
     }
+    // A page brought to the front, and a drop-down list opened over it, go on top.
+    if (visible && hwnd_ && (kind_ == Kind::BrowserBox || kind_ == Kind::ListBox))
+        SetWindowPos(hwnd_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 void Control::enable(bool enabled) {
@@ -284,6 +289,16 @@ void Control::setPictures(PicturePtr normal, PicturePtr hot, PicturePtr pressed)
 
 void Control::setCursor(HCURSOR cursor) { cursor_ = cursor; }
 
+void Control::setFixedRightColumns(int columns) {
+    fixedRight_ = columns;
+    redraw();
+}
+
+void Control::setBorderColor(COLORREF colour) {
+    border_ = colour;
+    if (hwnd_) SetWindowPos(hwnd_, nullptr, 0, 0, 0, 0, SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 void Control::redraw() {
     if (hwnd_ && !browser_) InvalidateRect(hwnd_, nullptr, TRUE);
 }
@@ -345,8 +360,8 @@ void Control::downloadComplete(BrowserBox&) {
     if (events_->downloadComplete) events_->downloadComplete(*this);
 }
 
-// Draws what lies under a see-through control: the window's background and the parts of
-// the controls kept behind (background bands, tab boxes) that this one covers.
+// Draws what lies under a see-through control: the window's background and the controls
+// kept behind (background band, tab boxes) where this one covers them.
 void Control::paintUnderlay(HDC dc, const RECT& area) {
     HBRUSH bg = CreateSolidBrush(window_.back_);
     FillRect(dc, &area, bg);
@@ -358,21 +373,33 @@ void Control::paintUnderlay(HDC dc, const RECT& area) {
         RECT theirs{c.x_, c.y_, c.x_ + c.w_, c.y_ + c.h_};
         RECT both;
         if (!IntersectRect(&both, &mine, &theirs)) continue;
-        RECT dst{both.left - x_, both.top - y_, both.right - x_, both.bottom - y_};
-        if (c.backSet_ || !c.pictures_[0]) {
-            HBRUSH b = CreateSolidBrush(c.back_);
-            FillRect(dc, &dst, b);
-            DeleteObject(b);
-        }
-        if (const Picture* pic = c.pictures_[0].get(); pic && c.w_ > 0 && c.h_ > 0) {
-            double sx = static_cast<double>(pic->width()) / c.w_;
-            double sy = static_cast<double>(pic->height()) / c.h_;
-            int srcX = static_cast<int>((both.left - c.x_) * sx);
-            int srcY = static_cast<int>((both.top - c.y_) * sy);
-            int srcW = std::max(1, static_cast<int>((both.right - both.left) * sx));
-            int srcH = std::max(1, static_cast<int>((both.bottom - both.top) * sy));
-            drawPicture(dc, *pic, dst, srcX, srcY, srcW, srcH);
-        }
+        int saved = SaveDC(dc);
+        IntersectClipRect(dc, both.left - x_, both.top - y_, both.right - x_, both.bottom - y_);
+        c.drawBox(dc, c.x_ - x_, c.y_ - y_);
+        RestoreDC(dc, saved);
+    }
+}
+
+// A picture box's content at an offset: the back colour, then the picture at its own height
+// (what does not fit is cut off) and fitted to the box's width: stretched, or, with fixed
+// right columns, its left part and its right end drawn unscaled so rounded ends survive.
+void Control::drawBox(HDC dc, int offX, int offY) {
+    RECT rc{offX, offY, offX + w_, offY + h_};
+    const Picture* pic = pictures_[0].get();
+    if (backSet_ || !pic) {
+        HBRUSH b = CreateSolidBrush(back_);
+        FillRect(dc, &rc, b);
+        DeleteObject(b);
+    }
+    if (!pic) return;
+    int ph = pic->height();
+    if (fixedRight_ > 0 && pic->width() > fixedRight_ && w_ > fixedRight_) {
+        int leftW = std::min(w_ - fixedRight_, pic->width() - fixedRight_);
+        drawPicture(dc, *pic, RECT{offX, offY, offX + leftW, offY + ph}, 0, 0, leftW, ph);
+        drawPicture(dc, *pic, RECT{offX + w_ - fixedRight_, offY, offX + w_, offY + ph}, pic->width() - fixedRight_, 0,
+                    fixedRight_, ph);
+    } else {
+        drawPicture(dc, *pic, RECT{offX, offY, offX + w_, offY + ph}, 0, 0, pic->width(), ph);
     }
 }
 
@@ -384,20 +411,14 @@ void Control::paint(HDC target) {
     HGDIOBJ oldBuf = SelectObject(dc, buf);
     switch (kind_) {
         case Kind::PictureBox:
-            if (backSet_ || !pictures_[0]) {
-                HBRUSH b = CreateSolidBrush(back_);
-                FillRect(dc, &rc, b);
-                DeleteObject(b);
-            }
-            if (pictures_[0]) {
-                if (pictures_[0]->hasAlpha() && !backSet_) paintUnderlay(dc, rc);
-                drawPicture(dc, *pictures_[0], rc, 0, 0, pictures_[0]->width(), pictures_[0]->height());
-            }
+            if (pictures_[0] && pictures_[0]->hasAlpha() && !backSet_) paintUnderlay(dc, rc);
+            drawBox(dc, 0, 0);
             break;
         case Kind::PictureButton: {
+            // Drawn unscaled: a picture larger than its button is cut off, not squeezed.
             paintUnderlay(dc, rc);
             const PicturePtr& pic = pictures_[state_] ? pictures_[state_] : pictures_[0];
-            if (pic) drawPicture(dc, *pic, rc, 0, 0, pic->width(), pic->height());
+            if (pic) drawPicture(dc, *pic, RECT{0, 0, pic->width(), pic->height()}, 0, 0, pic->width(), pic->height());
             break;
         }
         case Kind::Label:
@@ -414,9 +435,17 @@ void Control::paint(HDC target) {
             SetTextColor(dc, text_);
             std::wstring t = wide(caption_);
             RECT tr = rc;
-            tr.left += kind_ == Kind::Label ? 4 : 0;
+            // Labels centre their line; see-through labels (the caption, tab titles) keep it
+            // at their top, where it lines up with the window buttons and the tab's icon.
+            UINT align = DT_VCENTER;
+            if (kind_ == Kind::Label) {
+                tr.left += 4;
+            } else {
+                tr.top += 2;
+                align = DT_TOP;
+            }
             DrawTextW(dc, t.c_str(), static_cast<int>(t.size()), &tr,
-                      DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS | DT_NOPREFIX);
+                      DT_LEFT | align | DT_SINGLELINE | DT_END_ELLIPSIS | DT_NOPREFIX);
             SelectObject(dc, oldFont);
             break;
         }
@@ -547,6 +576,18 @@ LRESULT CALLBACK Control::nativeSubclassProc(HWND hwnd, UINT msg, WPARAM wp, LPA
     WNDPROC next = self->nativeProc_;
     if (msg == WM_KEYDOWN && self->events_->keyDown) {
         if (self->events_->keyDown(*self, static_cast<int>(wp))) return 0;
+    }
+    if (msg == WM_NCPAINT && self->border_ != CLR_INVALID) {
+        // A flat border of our colour instead of the system's.
+        HDC dc = GetWindowDC(hwnd);
+        RECT r;
+        GetWindowRect(hwnd, &r);
+        OffsetRect(&r, -r.left, -r.top);
+        HBRUSH b = CreateSolidBrush(self->border_);
+        FrameRect(dc, &r, b);
+        DeleteObject(b);
+        ReleaseDC(hwnd, dc);
+        return 0;
     }
     if (msg == WM_CHAR && self->kind_ == Kind::EditBox && (wp == '\r' || wp == '\n')) {
         return 0;  // no beep for Enter in a one-line box
@@ -741,6 +782,8 @@ Control& Window::copy(Control& src) {
     c->text_ = src.text_;
     for (int i = 0; i < 3; ++i) c->pictures_[i] = src.pictures_[i];
     c->cursor_ = src.cursor_;
+    c->fixedRight_ = src.fixedRight_;
+    c->border_ = src.border_;
     for (int i = 0; i < src.itemCount(); ++i) c->pendingItems_.push_back(src.itemText(i));
     Control& ref = *c;
     controls_.push_back(std::move(c));

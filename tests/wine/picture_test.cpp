@@ -74,21 +74,25 @@ TEST(Picture, ButtonStatesDiffer) {
         HBITMAP pics[3];
         for (int s = 0; s < 3; ++s) pics[s] = ui::loadPictureOver(b.normalId + s, 0xFFFFFF);
         ASSERT_TRUE(pics[0] && pics[1] && pics[2]) << b.normalId;
+        HDC dcs[3];
+        HGDIOBJ olds[3];
+        for (int s = 0; s < 3; ++s) {
+            dcs[s] = CreateCompatibleDC(nullptr);
+            olds[s] = SelectObject(dcs[s], pics[s]);
+        }
         int differing[3] = {};
         for (int y = 0; y < b.height; ++y)
             for (int x = 0; x < b.width; ++x) {
                 COLORREF c[3];
-                HDC dc = CreateCompatibleDC(nullptr);
-                for (int s = 0; s < 3; ++s) {
-                    HGDIOBJ old = SelectObject(dc, pics[s]);
-                    c[s] = GetPixel(dc, x, y);
-                    SelectObject(dc, old);
-                }
-                DeleteDC(dc);
+                for (int s = 0; s < 3; ++s) c[s] = GetPixel(dcs[s], x, y);
                 differing[0] += c[0] != c[1];
                 differing[1] += c[0] != c[2];
                 differing[2] += c[1] != c[2];
             }
+        for (int s = 0; s < 3; ++s) {
+            SelectObject(dcs[s], olds[s]);
+            DeleteDC(dcs[s]);
+        }
         for (int k = 0; k < 3; ++k) EXPECT_GT(differing[k], 10) << "button " << b.normalId << " pair " << k;
         for (auto p : pics) DeleteObject(p);
     }
