@@ -113,15 +113,15 @@ TEST_F(SettingsFile, FileIsNotHeldOpen) {
     EXPECT_EQ(readSetting("新建标签", "打开页面"), "打开主页");
 }
 
-TEST_F(SettingsFile, UnwritableFileIsLeftAsItWas) {
-    writeSetting("关闭标签", "多标签关闭提示", "假");
-    const std::string before = rawFile(file);
-    ASSERT_TRUE(SetFileAttributesA(file.c_str(), FILE_ATTRIBUTE_READONLY));
+TEST_F(SettingsFile, UnwritablePlacesAreIgnored) {
+    // (The read-only attribute is no test here: the suite runs as root, and Wine lets root
+    // write such a file.) A folder standing where the file should be, and a missing folder.
+    ASSERT_TRUE(CreateDirectoryA(file.c_str(), nullptr));
     writeSetting("关闭标签", "多标签关闭提示", "真");
-    writeSetting("关闭标签", "双击关闭标签", "假");
     deleteSettingsSection("关闭标签");
-    EXPECT_EQ(rawFile(file), before);
-    EXPECT_EQ(readSetting("关闭标签", "多标签关闭提示"), "假");
+    EXPECT_EQ(readSetting("关闭标签", "多标签关闭提示"), "");
+    EXPECT_TRUE(GetFileAttributesA(file.c_str()) & FILE_ATTRIBUTE_DIRECTORY);
+    RemoveDirectoryA(file.c_str());
 
     setSettingsPathForTests(dir + "\\没有的目录\\Lumo浏览器配置.ini");
     writeSetting("关闭标签", "多标签关闭提示", "真");
