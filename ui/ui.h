@@ -192,6 +192,7 @@ private:
     int x_ = 0, y_ = 0, w_ = 0, h_ = 0;
     bool visible_ = true, enabled_ = true;
     bool behind_ = false;  // kept below the other controls (backgrounds, tab boxes)
+    bool multiline_ = false;
     std::string caption_;
     COLORREF back_ = RGB(255, 255, 255);
     COLORREF text_ = RGB(0, 0, 0);
@@ -216,6 +217,7 @@ struct ControlSpec {
     bool visible = true;
     bool behind = false;        // stays below overlapping controls
     Control* container = nullptr;  // a group box the position is relative to
+    bool multiline = false;        // edit boxes take line breaks; labels wrap their text
 };
 
 // Window-level handlers.

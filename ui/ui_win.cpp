@@ -153,7 +153,8 @@ void Control::create(HWND parent) {
     switch (kind_) {
         case Kind::EditBox:
             cls = L"EDIT";
-            style |= ES_AUTOHSCROLL | WS_TABSTOP | WS_BORDER;
+            style |= WS_TABSTOP | WS_BORDER |
+                     (multiline_ ? ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN | WS_VSCROLL : ES_AUTOHSCROLL);
             ex = 0;
             break;
         case Kind::ListBox:
@@ -437,15 +438,16 @@ void Control::paint(HDC target) {
             RECT tr = rc;
             // Labels centre their line; see-through labels (the caption, tab titles) keep it
             // at their top, where it lines up with the window buttons and the tab's icon.
-            UINT align = DT_VCENTER;
-            if (kind_ == Kind::Label) {
+            UINT align = DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS;
+            if (multiline_) {
+                align = DT_TOP | DT_WORDBREAK | DT_EDITCONTROL;
+            } else if (kind_ == Kind::Label) {
                 tr.left += 4;
             } else {
                 tr.top += 2;
-                align = DT_TOP;
+                align = DT_TOP | DT_SINGLELINE | DT_END_ELLIPSIS;
             }
-            DrawTextW(dc, t.c_str(), static_cast<int>(t.size()), &tr,
-                      DT_LEFT | align | DT_SINGLELINE | DT_END_ELLIPSIS | DT_NOPREFIX);
+            DrawTextW(dc, t.c_str(), static_cast<int>(t.size()), &tr, DT_LEFT | align | DT_NOPREFIX);
             SelectObject(dc, oldFont);
             break;
         }
@@ -589,7 +591,7 @@ LRESULT CALLBACK Control::nativeSubclassProc(HWND hwnd, UINT msg, WPARAM wp, LPA
         ReleaseDC(hwnd, dc);
         return 0;
     }
-    if (msg == WM_CHAR && self->kind_ == Kind::EditBox && (wp == '\r' || wp == '\n')) {
+    if (msg == WM_CHAR && self->kind_ == Kind::EditBox && !self->multiline_ && (wp == '\r' || wp == '\n')) {
         return 0;  // no beep for Enter in a one-line box
     }
     if (msg == WM_NCDESTROY) {
@@ -744,6 +746,7 @@ Control& Window::add(const ControlSpec& spec) {
     c->caption_ = spec.caption;
     c->visible_ = spec.visible;
     c->behind_ = spec.behind;
+    c->multiline_ = spec.multiline;
     if (spec.kind == Kind::Label || spec.kind == Kind::TransparentLabel) c->back_ = back_;
     Control& ref = *c;
     controls_.push_back(std::move(c));
@@ -775,6 +778,7 @@ Control& Window::copy(Control& src) {
     c->visible_ = src.visible_;
     c->enabled_ = src.enabled_;
     c->behind_ = src.behind_;
+    c->multiline_ = src.multiline_;
     c->caption_ = src.caption();
     c->back_ = src.back_;
     c->backSet_ = src.backSet_;
