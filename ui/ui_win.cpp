@@ -214,6 +214,8 @@ void Window::raisePages() {
 }
 
 void Control::show(bool visible) {
+    // Hiding what is hidden costs a round trip per control; openTab does it for every tab.
+    if (visible == visible_ && !visible && hwnd_) return;
     visible_ = visible;
     if (browser_) {
         browser_->show(visible);
@@ -277,6 +279,7 @@ void Control::setTextColor(COLORREF colour) {
 }
 
 void Control::setPicture(PicturePtr picture) {
+    if (picture == pictures_[0]) return;
     pictures_[0] = std::move(picture);
     redraw();
 }

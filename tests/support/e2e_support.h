@@ -94,4 +94,14 @@ bool closeAndWait(const Browser& b, HWND main, DWORD* exitCode = nullptr, int ms
 void click(int x, int y, bool doubleClick = false);
 void pressKey(WORD vk);
 
+// Keys of one section of the run directory's settings file, in file order.
+std::vector<std::string> iniKeys(const RunDir& dir, const std::string& section);
+
+// Pointer and left button, separately, so that a test can hold the button through a drag.
+void movePointer(int x, int y);
+void leftButton(bool down);
+// Holds the left button at `from`, lets `start` begin a modal loop (for example post the size
+// command), moves the pointer to `to` in `steps` steps and releases it there.
+void dragWhile(POINT from, POINT to, const std::function<void()>& start, int steps = 10);
+
 }  // namespace e2e

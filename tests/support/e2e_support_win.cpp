@@ -288,4 +288,65 @@ void pressKey(WORD vk) {
     SendInput(2, in, sizeof(INPUT));
 }
 
+std::vector<std::string> iniKeys(const RunDir& dir, const std::string& section) {
+    std::string buf(65536, '\0');
+    DWORD n = GetPrivateProfileStringA(section.c_str(), nullptr, "", buf.data(), buf.size(),
+                                       dir.settingsFile().c_str());
+    std::vector<std::string> keys;
+    for (size_t i = 0; i < n;) {
+        std::string key(buf.c_str() + i);
+        if (key.empty()) break;
+        keys.push_back(key);
+        i += key.size() + 1;
+    }
+    return keys;
+}
+
+void movePointer(int x, int y) {
+    // SetCursorPos moves the pointer in the window server at once and queues the mouse move;
+    // an absolute SendInput move goes round through the X server and can be overtaken.
+    SetCursorPos(x, y);
+}
+
+void leftButton(bool down) {
+    INPUT in{};
+    in.type = INPUT_MOUSE;
+    in.mi.dwFlags = down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP;
+    SendInput(1, &in, sizeof(INPUT));
+}
+
+static bool pointerAt(POINT p, int ms) {
+    return waitFor([&] {
+        POINT c;
+        return GetCursorPos(&c) && c.x == p.x && c.y == p.y;
+    }, ms);
+}
+
+void dragWhile(POINT from, POINT to, const std::function<void()>& start, int steps) {
+    // The pointer reaches its place asynchronously (through the X server); a loop started
+    // before it arrives would take the stale place as its starting point.
+    // After an earlier loop Wine can still deliver stale pointer motion, which puts the
+    // pointer back where that loop began: place it until it stays put.
+    for (int attempt = 0; attempt < 10; ++attempt) {
+        movePointer(from.x, from.y);
+        if (pointerAt(from, 200)) {
+            Sleep(100);
+            if (pointerAt(from, 0)) break;
+        }
+    }
+    leftButton(true);
+    Sleep(30);
+    start();
+    Sleep(100);
+    for (int i = 1; i <= steps; ++i) {
+        POINT p{from.x + (to.x - from.x) * i / steps, from.y + (to.y - from.y) * i / steps};
+        movePointer(p.x, p.y);
+        // A loop may hold the pointer back (clipped at the screen or at a size limit).
+        pointerAt(p, 100);
+    }
+    Sleep(50);
+    leftButton(false);
+    Sleep(200);
+}
+
 }  // namespace e2e
