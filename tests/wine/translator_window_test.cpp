@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <atomic>
+#include <cstdio>
 #include <functional>
 #include <string>
 #include <thread>
@@ -239,4 +240,57 @@ TEST(TranslatorWindow, TranslatesThroughTheServiceAndCopiesTheResult) {
         EXPECT_EQ(clipboardText(), "");
         w.close();
     });
+}
+
+namespace {
+int ticks = 0;
+void CALLBACK countTick(HWND, UINT, UINT_PTR, DWORD) { ++ticks; }
+}  // namespace
+
+// Replies no service would send: the window survives them, stays responsive while they
+// arrive, and prints how long each took.
+TEST(TranslatorWindow, HostileRepliesNeitherCrashNorFreezeTheWindow) {
+    if (!serviceHostIsLoopback()) GTEST_SKIP() << "the service host does not resolve to 127.0.0.1 here";
+    const size_t tenMb = 10u << 20;
+    std::string paragraphs = "{\"from\":\"en\", \"to\":\"zh\", \"html\":\"";
+    while (paragraphs.size() < tenMb) paragraphs += "<p>ab<\\/p>";
+    std::string unclosed = "{\"from\":\"zh\", \"to\":\"en\", \"dst\":\"" + std::string(tenMb, 'a');
+    std::string openParagraphs = "{\"from\":\"en\", \"to\":\"zh\", ";
+    while (openParagraphs.size() < tenMb) openParagraphs += "<p>x";
+    std::string invalid = "{\"from\":\"zh\", \"to\":\"en\", \"dst\":\"";
+    for (size_t i = 0; invalid.size() < tenMb; ++i) invalid += static_cast<char>(0x80 + i % 0x7F);
+    invalid += "\"";
+    struct Case {
+        const char* name;
+        std::string body;
+    } cases[] = {
+        {"10 MB of closed paragraphs", paragraphs},
+        {"10 MB after an unclosed dst field", unclosed},
+        {"10 MB of unclosed paragraphs", openParagraphs},
+        {"10 MB of invalid UTF-8", invalid},
+    };
+    RawHttpServerOptions o;
+    o.port = 80;
+    RawHttpServer server(o);
+    if (!server.listening()) GTEST_SKIP() << "port 80 is not free";
+    for (auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        server.setResponse(httpResponse(200, "OK", c.body));
+        DWORD took = 0;
+        int ticked = 0;
+        bool alive = false;
+        withTranslatorWindow([&](ui::Window& w) {
+            ticks = 0;
+            UINT_PTR t = SetTimer(nullptr, 0, 20, countTick);
+            DWORD start = GetTickCount();
+            click(w.control("按钮3"));
+            took = GetTickCount() - start;
+            KillTimer(nullptr, t);
+            ticked = ticks;
+            alive = IsWindow(w.hwnd()) && w.control("透明标签3").caption().size() < tenMb;
+            UpdateWindow(w.hwnd());
+        });
+        EXPECT_TRUE(alive);
+        std::printf("    %s: %lu ms, timer ran %d times meanwhile\n", c.name, took, ticked);
+    }
 }
