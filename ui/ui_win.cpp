@@ -582,6 +582,15 @@ LRESULT CALLBACK Control::nativeSubclassProc(HWND hwnd, UINT msg, WPARAM wp, LPA
     if (msg == WM_KEYDOWN && self->events_->keyDown) {
         if (self->events_->keyDown(*self, static_cast<int>(wp))) return 0;
     }
+    if (msg == WM_ERASEBKGND && self->kind_ == Kind::GroupBox) {
+        // A group box draws only its frame and caption; its inside is the window's ground.
+        RECT rc;
+        GetClientRect(hwnd, &rc);
+        HBRUSH b = CreateSolidBrush(self->window_.back_);
+        FillRect(reinterpret_cast<HDC>(wp), &rc, b);
+        DeleteObject(b);
+        return 1;
+    }
     if (msg == WM_NCPAINT && self->border_ != CLR_INVALID) {
         // A flat border of our colour instead of the system's.
         HDC dc = GetWindowDC(hwnd);
