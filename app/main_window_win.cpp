@@ -109,5 +109,4 @@ MainWindow::MainWindow()
 
 ui::PicturePtr activeTabPicture() { return pic(IDB_TAB_ACTIVE); }
 ui::PicturePtr inactiveTabPicture() { return pic(IDB_TAB_INACTIVE); }
-// The sheet on a transparent ground, so it sits right on active and inactive tabs alike.
-ui::PicturePtr defaultPageIcon() { return pic(IDP_PAGE_ICON); }
+ui::PicturePtr defaultPageIcon() { return pic(IDB_PAGE_ICON); }

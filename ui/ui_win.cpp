@@ -83,6 +83,16 @@ std::string narrow(const std::wstring& text) {
     return out;
 }
 
+namespace {
+std::string windowText(HWND hwnd) {
+    int n = GetWindowTextLengthW(hwnd);
+    std::wstring buf(n + 1, L'\0');
+    n = GetWindowTextW(hwnd, buf.data(), n + 1);
+    buf.resize(n > 0 ? n : 0);
+    return narrow(buf);
+}
+}  // namespace
+
 void infoBox(const std::string& text) {
     MessageBoxW(nullptr, wide(text).c_str(), wide("信息：").c_str(), MB_OK | MB_TASKMODAL);
 }
@@ -258,11 +268,7 @@ void Control::setCaption(const std::string& text) {
 
 std::string Control::caption() const {
     if (!hwnd_ || browser_ || ownDrawn(kind_)) return caption_;
-    int n = GetWindowTextLengthW(hwnd_);
-    std::wstring buf(n + 1, L'\0');
-    n = GetWindowTextW(hwnd_, buf.data(), n + 1);
-    buf.resize(n);
-    return narrow(buf);
+    return windowText(hwnd_);
 }
 
 void Control::setBackColor(COLORREF colour) {
@@ -711,11 +717,7 @@ void Window::setCaption(const std::string& text) {
 
 std::string Window::caption() const {
     if (!hwnd_) return name_;
-    int n = GetWindowTextLengthW(hwnd_);
-    std::wstring buf(n + 1, L'\0');
-    n = GetWindowTextW(hwnd_, buf.data(), n + 1);
-    buf.resize(n);
-    return narrow(buf);
+    return windowText(hwnd_);
 }
 
 void Window::setBackColor(COLORREF colour) {
