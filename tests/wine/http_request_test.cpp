@@ -64,6 +64,18 @@ LRESULT CALLBACK postedProc(HWND h, UINT m, WPARAM w, LPARAM l) {
 
 }  // namespace
 
+namespace {
+// A hidden window whose procedure runs only when someone dispatches its messages.
+HWND hiddenWindow(const char* className, WNDPROC proc) {
+    WNDCLASSA wc{};
+    wc.lpfnWndProc = proc;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.lpszClassName = className;
+    RegisterClassA(&wc);
+    return CreateWindowA(className, "", WS_OVERLAPPED, 0, 0, 10, 10, nullptr, nullptr, wc.hInstance, nullptr);
+}
+}  // namespace
+
 TEST(HttpRequest, GetSendsTheCompletedHeadersAndReturnsTheBody) {
     RawHttpServer server(answering(httpResponse(200, "OK", "hello")));
     ASSERT_TRUE(server.listening());
@@ -148,13 +160,7 @@ TEST(HttpRequest, LongBodyArrivesWholeInOrderWhileMessagesArePumped) {
 
     // A window whose timer ticks only when someone dispatches its messages.
     ticks = 0;
-    WNDCLASSA wc{};
-    wc.lpfnWndProc = tickingProc;
-    wc.hInstance = GetModuleHandleA(nullptr);
-    wc.lpszClassName = "HttpRequestTestPump";
-    RegisterClassA(&wc);
-    HWND window = CreateWindowA("HttpRequestTestPump", "", WS_OVERLAPPED, 0, 0, 10, 10, nullptr, nullptr,
-                                wc.hInstance, nullptr);
+    HWND window = hiddenWindow("HttpRequestTestPump", tickingProc);
     ASSERT_TRUE(window);
     SetTimer(window, 1, 30, nullptr);
 
@@ -206,13 +212,7 @@ TEST(HttpRequest, SilentServerTimesOutEmptyAndMessagesRunMeanwhile) {
 
     inside = false;
     handledInside = false;
-    WNDCLASSA wc{};
-    wc.lpfnWndProc = postedProc;
-    wc.hInstance = GetModuleHandleA(nullptr);
-    wc.lpszClassName = "HttpRequestTestSilent";
-    RegisterClassA(&wc);
-    HWND window = CreateWindowA("HttpRequestTestSilent", "", WS_OVERLAPPED, 0, 0, 10, 10, nullptr, nullptr,
-                                wc.hInstance, nullptr);
+    HWND window = hiddenWindow("HttpRequestTestSilent", postedProc);
     ASSERT_TRUE(window);
     std::thread poster([window] {
         Sleep(1000);
